@@ -1,0 +1,9 @@
+#include "widgetdialogprovider.h"
+
+#include <QMessageBox>
+
+void WidgetDialogProvider::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, m_parentWindow);
+    box.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "dialogprovider.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The real dialogs, shown over the main window once it exists.
+class WidgetDialogProvider final : public DialogProvider
+{
+public:
+    void setParentWindow(QWidget *window) { m_parentWindow = window; }
+
+    void showMessage(const QString &text) override;
+
+private:
+    QPointer<QWidget> m_parentWindow;
+};

@@ -1,0 +1,3 @@
+#include "scripteddialogs.h"
+
+void ScriptedDialogs::showMessage(const QString &text) { messages.append(text); }
