@@ -10,8 +10,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -160,8 +160,8 @@ void MainWindow::Event_Open()
 
 void MainWindow::Setwidths()
 {
-    m_lbstem->setColumnWidths(StemTableModel::columnWidths(m_showAll->isChecked(),
-                                                           m_vk1x2->isChecked()));
+    m_lbstem->setColumnWidths(
+        StemTableModel::columnWidths(m_showAll->isChecked(), m_vk1x2->isChecked()));
 }
 
 void MainWindow::vk1x2_Action()
@@ -198,7 +198,10 @@ void MainWindow::Event_Moved()
     m_config.putwindowpoz(*kept, windowName);
 }
 
-void MainWindow::Event_Resized() { m_config.putwindowsize(size(), windowName); }
+void MainWindow::Event_Resized()
+{
+    m_config.putwindowsize(size(), windowName);
+}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

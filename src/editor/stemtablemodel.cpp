@@ -15,18 +15,30 @@ const QColor white(0xFF, 0xFF, 0xFF);
 QString heading(int column)
 {
     switch (column) {
-    case StemTableModel::t_desc: return u"Description"_s;
-    case StemTableModel::t_name: return u"Name"_s;
-    case StemTableModel::t_vk1: return u"VK #1"_s;
-    case StemTableModel::t_vk2: return u"VK #2"_s;
-    case StemTableModel::t_index: return u"Index"_s;
-    case StemTableModel::t_tracks: return u"tracks"_s;
-    case StemTableModel::t_format: return u"Fmt/Obj"_s;
-    case StemTableModel::t_len: return u"Len"_s;
-    case StemTableModel::t_start: return u"Start Track"_s;
-    case StemTableModel::t_ssafe: return u"S.Safe"_s;
-    case StemTableModel::t_pmast: return u"P.Mast"_s;
-    case StemTableModel::t_port: return u"Port"_s;
+    case StemTableModel::t_desc:
+        return u"Description"_s;
+    case StemTableModel::t_name:
+        return u"Name"_s;
+    case StemTableModel::t_vk1:
+        return u"VK #1"_s;
+    case StemTableModel::t_vk2:
+        return u"VK #2"_s;
+    case StemTableModel::t_index:
+        return u"Index"_s;
+    case StemTableModel::t_tracks:
+        return u"tracks"_s;
+    case StemTableModel::t_format:
+        return u"Fmt/Obj"_s;
+    case StemTableModel::t_len:
+        return u"Len"_s;
+    case StemTableModel::t_start:
+        return u"Start Track"_s;
+    case StemTableModel::t_ssafe:
+        return u"S.Safe"_s;
+    case StemTableModel::t_pmast:
+        return u"P.Mast"_s;
+    case StemTableModel::t_port:
+        return u"Port"_s;
     }
     return {};
 }

@@ -65,7 +65,8 @@ public:
     static QString columnWidths(bool showAll, bool vk1x2);
 
 private:
-    struct Row {
+    struct Row
+    {
         std::array<QString, visibleColumnCount + 1> cells;
         std::bitset<visibleColumnCount> bold;
     };

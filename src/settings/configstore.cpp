@@ -128,9 +128,15 @@ void ConfigStore::putconfig(const QString &key, int value)
     putconfig(key, QString::number(value));
 }
 
-void ConfigStore::putstring(const QString &key, const QString &value) { putconfig(key, value); }
+void ConfigStore::putstring(const QString &key, const QString &value)
+{
+    putconfig(key, value);
+}
 
-void ConfigStore::putint(const QString &key, int value) { putconfig(key, value); }
+void ConfigStore::putint(const QString &key, int value)
+{
+    putconfig(key, value);
+}
 
 void ConfigStore::putbool(const QString &key, bool value)
 {
@@ -148,8 +154,8 @@ void ConfigStore::saveconfig()
     if (QFileInfo::exists(path)) {
         QFile existing(path);
         if (!existing.open(QIODevice::ReadWrite)) {
-            const QString line = u"settings not saved: cannot write %1: %2"_s.arg(
-                path, existing.errorString());
+            const QString line =
+                u"settings not saved: cannot write %1: %2"_s.arg(path, existing.errorString());
             reportOnStandardError(line);
             throw ConfigWriteError(line.toStdString());
         }
@@ -169,7 +175,8 @@ void ConfigStore::saveconfig()
         if (file.commit())
             return;
     }
-    reportOnStandardError(u"settings not saved: cannot create %1: %2"_s.arg(path, file.errorString()));
+    reportOnStandardError(
+        u"settings not saved: cannot create %1: %2"_s.arg(path, file.errorString()));
 }
 
 void ConfigStore::getwindowpoz(QPoint &position, const QString &name)

@@ -24,11 +24,26 @@ QString byte2hex(quint8 value)
     return QString::number(value, 16).toUpper().rightJustified(2, u'0');
 }
 
-QString splittab(QString &text) { return splitAt(text, u'\t'); }
-QString splitcomma(QString &text) { return splitAt(text, u','); }
-QString splitcolon(QString &text) { return splitAt(text, u':'); }
-QString splitdot(QString &text) { return splitAt(text, u'.'); }
-QString splitstop(QString &text) { return splitAt(text, u'.'); }
+QString splittab(QString &text)
+{
+    return splitAt(text, u'\t');
+}
+QString splitcomma(QString &text)
+{
+    return splitAt(text, u',');
+}
+QString splitcolon(QString &text)
+{
+    return splitAt(text, u':');
+}
+QString splitdot(QString &text)
+{
+    return splitAt(text, u'.');
+}
+QString splitstop(QString &text)
+{
+    return splitAt(text, u'.');
+}
 
 QString splitspace(QString &text)
 {

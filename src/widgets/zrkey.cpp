@@ -101,11 +101,20 @@ void ZrKey::Togkey()
     update();
 }
 
-void ZrKey::Togglelit() { Togkey(); }
+void ZrKey::Togglelit()
+{
+    Togkey();
+}
 
-void ZrKey::Setvisible(bool visible) { setVisible(visible); }
+void ZrKey::Setvisible(bool visible)
+{
+    setVisible(visible);
+}
 
-void ZrKey::Setwidth(int width) { setFixedWidth(width); }
+void ZrKey::Setwidth(int width)
+{
+    setFixedWidth(width);
+}
 
 void ZrKey::click()
 {

@@ -55,4 +55,7 @@ void ZrKeyAccessible::doAction(const QString &actionName)
         QAccessibleWidget::doAction(actionName);
 }
 
-ZrKey *ZrKeyAccessible::key() const { return static_cast<ZrKey *>(widget()); }
+ZrKey *ZrKeyAccessible::key() const
+{
+    return static_cast<ZrKey *>(widget());
+}

@@ -24,7 +24,8 @@ TEST(GuardedApplication, ReportsOutOfRangeOnceAndGoesOn)
     runInEvent([] { throw std::out_of_range("row 7"); });
     runInEvent([&] { ranAfter = true; });
 
-    EXPECT_EQ(world.dialogs.messages, QStringList{u"An OutOfBounds Exception error has occurred!"_s});
+    EXPECT_EQ(world.dialogs.messages,
+              QStringList{u"An OutOfBounds Exception error has occurred!"_s});
     EXPECT_TRUE(ranAfter);
 }
 

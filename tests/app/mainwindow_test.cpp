@@ -147,7 +147,8 @@ TEST(MainWindow, HasTheThreeMenusWithStandardShortcuts)
         menus.append(menu->text());
     EXPECT_EQ(menus, (QStringList{u"&File"_s, u"&Edit"_s, u"view"_s}));
 
-    const struct {
+    const struct
+    {
         QString name;
         QString caption;
         QKeySequence shortcut;

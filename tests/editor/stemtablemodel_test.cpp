@@ -31,9 +31,9 @@ const QString exampleRow =
 
 TEST_F(StemTableModelTest, HasTwelveHeadedColumns)
 {
-    const QStringList expected{u"Description"_s, u"Name"_s,   u"VK #1"_s,  u"VK #2"_s,
+    const QStringList expected{u"Description"_s, u"Name"_s,   u"VK #1"_s,   u"VK #2"_s,
                                u"Index"_s,       u"tracks"_s, u"Fmt/Obj"_s, u"Len"_s,
-                               u"Start Track"_s, u"S.Safe"_s, u"P.Mast"_s, u"Port"_s};
+                               u"Start Track"_s, u"S.Safe"_s, u"P.Mast"_s,  u"Port"_s};
     ASSERT_EQ(model.columnCount(), 12);
     for (int column = 0; column < 12; ++column)
         EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString(), expected.at(column));
@@ -44,9 +44,9 @@ TEST_F(StemTableModelTest, HasTwelveHeadedColumns)
 TEST_F(StemTableModelTest, RowTextRoundTripsEveryCell)
 {
     model.Rowadd(exampleRow);
-    EXPECT_EQ(cells(0), (QStringList{u"Dialogue Stem"_s, u"Dx"_s, u"Stem 1"_s, u"Stem 1"_s,
-                                     u"2"_s, u"L,C,R,Ls,Rs,LFE"_s, u"5.1"_s, u"6"_s, u"1"_s,
-                                     QString(), QString(), u"O/P#1"_s, QString()}));
+    EXPECT_EQ(cells(0), (QStringList{u"Dialogue Stem"_s, u"Dx"_s, u"Stem 1"_s, u"Stem 1"_s, u"2"_s,
+                                     u"L,C,R,Ls,Rs,LFE"_s, u"5.1"_s, u"6"_s, u"1"_s, QString(),
+                                     QString(), u"O/P#1"_s, QString()}));
     EXPECT_EQ(model.getrow(0), exampleRow);
 
     model.appendRow();
@@ -55,7 +55,8 @@ TEST_F(StemTableModelTest, RowTextRoundTripsEveryCell)
 
 TEST_F(StemTableModelTest, RowaddFillsFieldByField)
 {
-    const struct {
+    const struct
+    {
         QString text;
         QStringList firstCells;
     } cases[] = {

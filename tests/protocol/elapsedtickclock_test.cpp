@@ -4,7 +4,8 @@
 
 TEST(ElapsedTickClock, CountsSixtyTicksASecond)
 {
-    const struct {
+    const struct
+    {
         qint64 milliseconds;
         qint64 ticks;
     } cases[] = {{0, 0}, {16, 0}, {17, 1}, {50, 3}, {1000, 60}, {5000, 300}, {5001, 300}};

@@ -129,17 +129,18 @@ TEST_F(ConfigStoreTest, AValueChangedOnlyInLetterCaseIsNotWritten)
 
 TEST_F(ConfigStoreTest, ConvertsStoredTextToNumbersAndBooleans)
 {
-    const struct {
+    const struct
+    {
         QString stored;
         int number;
         bool truth;
     } cases[] = {
-        {u"12"_s, 12, false},          {u"-7"_s, -7, false},
-        {u"12.7"_s, 12, false},        {u" 42px"_s, 42, false},
-        {u"abc"_s, 0, false},          {u"-"_s, 0, false},
-        {QString(), 0, false},         {u"99999999999"_s, INT_MAX, false},
-        {u"true"_s, 0, true},          {u"TRUE"_s, 0, true},
-        {u"True"_s, 0, true},          {u"true "_s, 0, false},
+        {u"12"_s, 12, false},   {u"-7"_s, -7, false},
+        {u"12.7"_s, 12, false}, {u" 42px"_s, 42, false},
+        {u"abc"_s, 0, false},   {u"-"_s, 0, false},
+        {QString(), 0, false},  {u"99999999999"_s, INT_MAX, false},
+        {u"true"_s, 0, true},   {u"TRUE"_s, 0, true},
+        {u"True"_s, 0, true},   {u"true "_s, 0, false},
         {u"yes"_s, 0, false},
     };
     ConfigStore &config = openStore();
@@ -241,8 +242,8 @@ TEST_F(ConfigStoreTest, AFiveLineFileLeavesTheRestEmpty)
     config.putstring(u"k3"_s, u"v3"_s);
     const QStringList saved = fileLines();
     ASSERT_EQ(saved.size(), ConfigStore::entryCount);
-    EXPECT_EQ(saved.mid(0, 8), (QStringList{u"k0"_s, u"v0"_s, u"k1"_s, u"v1"_s, u"k2"_s,
-                                            QString(), u"k3"_s, u"v3"_s}));
+    EXPECT_EQ(saved.mid(0, 8), (QStringList{u"k0"_s, u"v0"_s, u"k1"_s, u"v1"_s, u"k2"_s, QString(),
+                                            u"k3"_s, u"v3"_s}));
     EXPECT_TRUE(saved.mid(8).join(QString()).isEmpty());
 }
 

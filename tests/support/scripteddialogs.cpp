@@ -1,3 +1,6 @@
 #include "scripteddialogs.h"
 
-void ScriptedDialogs::showMessage(const QString &text) { messages.append(text); }
+void ScriptedDialogs::showMessage(const QString &text)
+{
+    messages.append(text);
+}

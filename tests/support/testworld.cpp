@@ -25,7 +25,10 @@ TestWorld::TestWorld()
     guardedApplication().setOutOfRangeReporter([this] { application.reportOutOfRange(); });
 }
 
-TestWorld::~TestWorld() { guardedApplication().setOutOfRangeReporter({}); }
+TestWorld::~TestWorld()
+{
+    guardedApplication().setOutOfRangeReporter({});
+}
 
 QString TestWorld::settingsFilePath() const
 {

@@ -22,7 +22,8 @@ QStringList allFields(Splitter split, QString text)
 
 TEST(Zrsr, SplittersReturnTrimmedFieldsAndAnUntrimmedLastField)
 {
-    const struct {
+    const struct
+    {
         Splitter split;
         QString text;
         QStringList fields;
@@ -32,7 +33,8 @@ TEST(Zrsr, SplittersReturnTrimmedFieldsAndAnUntrimmedLastField)
         {zrsr::splitcomma, u"a,"_s, {u"a"_s}},
         {zrsr::splitcomma, u",a"_s, {QString(), u"a"_s}},
         {zrsr::splitcomma, QString(), {QString()}},
-        {zrsr::splitcolon, u"Dx, Dialogue Stem:Mx, Music Stem"_s,
+        {zrsr::splitcolon,
+         u"Dx, Dialogue Stem:Mx, Music Stem"_s,
          {u"Dx, Dialogue Stem"_s, u"Mx, Music Stem"_s}},
         {zrsr::splitdot, u"192.168.1.20"_s, {u"192"_s, u"168"_s, u"1"_s, u"20"_s}},
         {zrsr::splitstop, u"VK-2_layout.zrt"_s, {u"VK-2_layout"_s, u"zrt"_s}},
@@ -55,9 +57,9 @@ TEST(Zrsr, SplitLeavesTheRestUntouched)
 
 TEST(Zrsr, SplittabTakesARowOfTwelveCellsApart)
 {
-    const QStringList cells{u"Dialogue Stem"_s, u"Dx"_s, u"Stem 1"_s, u"Stem 1"_s,
-                            u"2"_s, u"L,C,R,Ls,Rs,LFE"_s, u"5.1"_s, u"6"_s,
-                            u"1"_s, QString(), QString(), u"O/P#1"_s};
+    const QStringList cells{
+        u"Dialogue Stem"_s, u"Dx"_s, u"Stem 1"_s, u"Stem 1"_s, u"2"_s,    u"L,C,R,Ls,Rs,LFE"_s,
+        u"5.1"_s,           u"6"_s,  u"1"_s,      QString(),   QString(), u"O/P#1"_s};
     QString row = cells.join(u'\t');
     QStringList fields;
     for (int cell = 0; cell < 12; ++cell)
@@ -68,17 +70,15 @@ TEST(Zrsr, SplittabTakesARowOfTwelveCellsApart)
 
 TEST(Zrsr, SplitspaceDropsTheFirstWord)
 {
-    const struct {
+    const struct
+    {
         QString text;
         QString word;
         QString rest;
     } cases[] = {
-        {u"#1 12"_s, u"#1"_s, u"12"_s},
-        {u"a  b "_s, u"a"_s, u"b"_s},
-        {u"12"_s, QString(), u"12"_s},
-        {u" 7"_s, QString(), u"7"_s},
-        {u"Stem 16"_s, u"Stem"_s, u"16"_s},
-        {QString(), QString(), QString()},
+        {u"#1 12"_s, u"#1"_s, u"12"_s},     {u"a  b "_s, u"a"_s, u"b"_s},
+        {u"12"_s, QString(), u"12"_s},      {u" 7"_s, QString(), u"7"_s},
+        {u"Stem 16"_s, u"Stem"_s, u"16"_s}, {QString(), QString(), QString()},
     };
     for (const auto &testCase : cases) {
         QString text = testCase.text;
@@ -99,12 +99,13 @@ TEST(Zrsr, Byte2hexIsAlwaysTwoUpperCaseDigits)
 
 TEST(Zrsr, SetbitSetsOnlyBitsZeroToSeven)
 {
-    const struct {
+    const struct
+    {
         quint8 before;
         int bit;
         quint8 after;
     } cases[] = {
-        {0x01, 3, 0x09}, {0x00, 0, 0x01}, {0x00, 7, 0x80}, {0x80, 7, 0x80},
+        {0x01, 3, 0x09}, {0x00, 0, 0x01},  {0x00, 7, 0x80},  {0x80, 7, 0x80},
         {0x01, 8, 0x01}, {0x01, -1, 0x01}, {0x55, 32, 0x55},
     };
     for (const auto &testCase : cases) {

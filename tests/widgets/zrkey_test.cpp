@@ -125,7 +125,8 @@ TEST_F(ZrKeyTest, PaintsFillAndRingFromItsState)
 
 TEST_F(ZrKeyTest, CaptionIsCentredOnItsBaseline)
 {
-    const struct {
+    const struct
+    {
         int width, height, textWidth, textSize;
         QPoint origin;
     } cases[] = {
