@@ -3,11 +3,17 @@
 #include "configstore.h"
 #include "dialogprovider.h"
 #include "mainwindow.h"
+#include "stemslotchooser.h"
+#include "trackformats.h"
+#include "wlink.h"
+#include "wsetformat.h"
 
 using namespace Qt::StringLiterals;
 
-Application::Application(ConfigStore &config, DialogProvider &dialogs, QObject *parent)
-    : QObject(parent), m_config(config), m_dialogs(dialogs)
+Application::Application(ConfigStore &config, DialogProvider &dialogs, QString documentsFolder,
+                         QObject *parent)
+    : QObject(parent), m_config(config), m_dialogs(dialogs),
+      m_documentsFolder(std::move(documentsFolder))
 {
 }
 
@@ -31,11 +37,31 @@ void Application::start()
 MainWindow &Application::main()
 {
     if (!m_main) {
-        m_main = std::make_unique<MainWindow>(m_config);
+        m_main = std::make_unique<MainWindow>(m_config, m_dialogs, m_documentsFolder);
         connect(m_main.get(), &MainWindow::quitRequested, this, &Application::quitRequested);
+        connect(&m_main->formats(), &TrackFormats::setFormatRequested, this,
+                [this](int key, const QString &name, const QString &list) {
+                    wsetformat().setformat(key, name, list);
+                });
+        connect(&m_main->slotChooser(), &StemSlotChooser::popupRequested, this,
+                [this](const QString &title) { wlink().showChoice(title); });
         m_main->Event_Open();
     }
     return *m_main;
+}
+
+WSetFormat &Application::wsetformat()
+{
+    if (!m_wsetformat)
+        m_wsetformat = std::make_unique<WSetFormat>(main().formats());
+    return *m_wsetformat;
+}
+
+WLink &Application::wlink()
+{
+    if (!m_wlink)
+        m_wlink = std::make_unique<WLink>(main().slotChooser());
+    return *m_wlink;
 }
 
 void Application::reportOutOfRange()

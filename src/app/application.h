@@ -7,6 +7,8 @@
 class ConfigStore;
 class DialogProvider;
 class MainWindow;
+class WLink;
+class WSetFormat;
 
 // The application object: runs the start-up and owns the windows that exist once per
 // run, creating each the first time it is asked for.
@@ -18,13 +20,17 @@ class Application final : public QObject
 public:
     static constexpr auto settingsName = "vk-2";
 
-    Application(ConfigStore &config, DialogProvider &dialogs, QObject *parent = nullptr);
+    // Layout files start in `documentsFolder`.
+    Application(ConfigStore &config, DialogProvider &dialogs, QString documentsFolder,
+                QObject *parent = nullptr);
     ~Application() override;
 
     // Opens the settings, then shows the main window.
     void start();
 
     MainWindow &main();
+    WSetFormat &wsetformat();
+    WLink &wlink();
 
     // What the application-wide handler shows for an out-of-range error.
     void reportOutOfRange();
@@ -35,5 +41,8 @@ signals:
 private:
     ConfigStore &m_config;
     DialogProvider &m_dialogs;
+    QString m_documentsFolder;
     std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<WSetFormat> m_wsetformat;
+    std::unique_ptr<WLink> m_wlink;
 };

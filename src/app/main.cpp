@@ -4,6 +4,8 @@
 #include "mainwindow.h"
 #include "widgetdialogprovider.h"
 
+#include <QStandardPaths>
+
 int main(int argc, char *argv[])
 {
     GuardedApplication qtApplication(argc, argv);
@@ -11,7 +13,8 @@ int main(int argc, char *argv[])
 
     ConfigStore config;
     WidgetDialogProvider dialogs;
-    Application application(config, dialogs);
+    Application application(
+        config, dialogs, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     qtApplication.setOutOfRangeReporter([&application] { application.reportOutOfRange(); });
     QObject::connect(&application, &Application::quitRequested, &qtApplication,
                      &QCoreApplication::quit, Qt::QueuedConnection);

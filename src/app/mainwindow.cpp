@@ -1,8 +1,15 @@
 #include "mainwindow.h"
 
 #include "configstore.h"
+#include "layoutfiles.h"
 #include "mainwindowplacement.h"
+#include "stemeditor.h"
+#include "stemnamelist.h"
+#include "stempanel.h"
+#include "stemslotchooser.h"
 #include "stemtablemodel.h"
+#include "trackformats.h"
+#include "zrcombobox.h"
 #include "zrlistbox.h"
 
 #include <QApplication>
@@ -15,7 +22,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -48,11 +57,19 @@ void deleteInFocusedText()
 
 } // namespace
 
-MainWindow::MainWindow(ConfigStore &config, QWidget *parent)
+MainWindow::MainWindow(ConfigStore &config, DialogProvider &dialogs,
+                       const QString &documentsFolder, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_config(config), m_stemTable(new StemTableModel(this))
+      m_config(config), m_stemTable(new StemTableModel(this)),
+      m_formats(new TrackFormats(config, this)),
+      m_stemNames(new StemNameList(config, u"cbstemname"_s, 0, this)),
+      m_slotChooser(new StemSlotChooser(*m_stemTable, this)),
+      m_editor(new StemEditor(*m_stemTable, *m_formats, *m_stemNames, *m_slotChooser, config,
+                              dialogs, this)),
+      m_layoutFiles(
+          new LayoutFiles(*m_stemTable, *m_editor, config, dialogs, documentsFolder, this))
 {
     setObjectName(windowName);
     setWindowTitle(u"VAZero-Ruv/Ovi"_s);
@@ -62,16 +79,35 @@ MainWindow::MainWindow(ConfigStore &config, QWidget *parent)
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(buildTopGroups());
 
+    auto *work = new QHBoxLayout;
     m_lbstem = new ZrListBox(central);
     m_lbstem->setObjectName(u"lbstem"_s);
     m_lbstem->setAccessibleName(u"Stem table"_s);
     m_lbstem->horizontalHeader()->setAccessibleName(u"Stem table headings"_s);
     m_lbstem->setModel(m_stemTable);
-    layout->addWidget(m_lbstem, 1);
+    m_lbstem->setSelectionModel(&m_editor->selection());
+    work->addWidget(m_lbstem, 1);
+    m_panel = new StemPanel(*m_editor, *m_formats, *m_stemNames, config, central);
+    m_panel->setObjectName(u"addModifyStem"_s);
+    work->addWidget(m_panel);
+    layout->addLayout(work, 1);
     setCentralWidget(central);
 
+    connect(m_lbstem, &QAbstractItemView::clicked, m_editor,
+            [this](const QModelIndex &index) {
+                m_editor->lbstem_CellClick(index.row(), index.column());
+            });
+    connect(m_layoutFiles, &LayoutFiles::loaded, this,
+            [this](const QString &fileName) { setWindowTitle(u"ZUVudo  "_s + fileName); });
+    connect(m_editor, &StemEditor::changed, this, &MainWindow::showEditorState);
+
+    // The controls open first: format keys, object fields, stem name box, table.
+    m_panel->openKeys();
+    m_formats->openObjectFields();
+    m_stemNames->open();
     Setwidths();
 }
 
@@ -123,22 +159,51 @@ QWidget *MainWindow::buildTopGroups()
     auto *row = new QWidget;
     auto *rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
+    const auto addGroup = [row, rowLayout](const QString &caption) {
+        auto *group = new QGroupBox(caption, row);
+        auto *groupLayout = new QHBoxLayout(group);
+        groupLayout->setContentsMargins(6, 2, 6, 2);
+        rowLayout->addWidget(group);
+        return groupLayout;
+    };
+    const auto addButton = [row](QHBoxLayout *layout, const QString &caption,
+                                 const QString &name, const QString &helpTag) {
+        auto *button = new QPushButton(caption, row);
+        button->setObjectName(name);
+        button->setToolTip(helpTag);
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+        return button;
+    };
+    const auto addCheckBox = [row](QHBoxLayout *layout, const QString &caption,
+                                   const QString &name) {
+        auto *box = new QCheckBox(caption, row);
+        box->setObjectName(name);
+        layout->addWidget(box);
+        return box;
+    };
 
-    auto *commsTest = new QGroupBox(u"Communcations Test "_s, row);
-    auto *commsLayout = new QHBoxLayout(commsTest);
-    m_showAll = new QCheckBox(u"show all"_s, commsTest);
-    m_showAll->setObjectName(u"showall"_s);
-    commsLayout->addWidget(m_showAll);
-    rowLayout->addWidget(commsTest);
+    QHBoxLayout *clear = addGroup(u"Clear"_s);
+    m_kclear = addButton(clear, u"All"_s, u"kclear"_s, QString());
+    m_kclearSelected = addButton(clear, u"Selected"_s, u"BevelButton3"_s, QString());
+    connect(m_kclear, &QPushButton::clicked, m_editor, &StemEditor::kclear);
+    connect(m_kclearSelected, &QPushButton::clicked, m_editor, &StemEditor::clearSelected);
+
+    QHBoxLayout *disk = addGroup(u"Disk"_s);
+    m_kload = addButton(disk, u"Load"_s, u"kload"_s, u"Load layout from Disc"_s);
+    m_ksave = addButton(disk, u"Save"_s, u"ksave"_s, u"Save layout to disc"_s);
+    connect(m_kload, &QPushButton::clicked, m_layoutFiles, &LayoutFiles::kload);
+    connect(m_ksave, &QPushButton::clicked, m_layoutFiles, &LayoutFiles::ksave);
+
+    QHBoxLayout *commsTest = addGroup(u"Communcations Test "_s);
+    m_showAll = addCheckBox(commsTest, u"show all"_s, u"showall"_s);
     connect(m_showAll, &QCheckBox::toggled, this, &MainWindow::Setwidths);
 
-    auto *units = new QGroupBox(u"VK-1/2/3"_s, row);
-    auto *unitsLayout = new QHBoxLayout(units);
-    m_vk1x2 = new QCheckBox(u"Two VK-1/2/3's"_s, units);
-    m_vk1x2->setObjectName(u"vk1x2"_s);
-    unitsLayout->addWidget(m_vk1x2);
-    rowLayout->addWidget(units);
+    QHBoxLayout *units = addGroup(u"VK-1/2/3"_s);
+    m_vk1x2 = addCheckBox(units, u"Two VK-1/2/3's"_s, u"vk1x2"_s);
+    m_cbop2 = addCheckBox(units, u"Two Protools"_s, u"cbop2"_s);
     connect(m_vk1x2, &QCheckBox::toggled, this, &MainWindow::vk1x2_Action);
+    connect(m_cbop2, &QCheckBox::toggled, m_editor, &StemEditor::setCbop2);
 
     rowLayout->addStretch(1);
     return row;
@@ -155,6 +220,9 @@ void MainWindow::Event_Open()
 
     m_vk1x2->setChecked(m_config.getbool(u"vk1x2"_s));
     Setwidths();
+    m_editor->setCbop2(false);
+    m_formats->Settrkfmt(m_config.getint(u"fmtindex"_s));
+    m_panel->cbstemname().setFocus();
     m_opened = true;
 }
 
@@ -162,6 +230,12 @@ void MainWindow::Setwidths()
 {
     m_lbstem->setColumnWidths(
         StemTableModel::columnWidths(m_showAll->isChecked(), m_vk1x2->isChecked()));
+}
+
+void MainWindow::showEditorState()
+{
+    const QSignalBlocker blocker(m_cbop2);
+    m_cbop2->setChecked(m_editor->cbop2());
 }
 
 void MainWindow::vk1x2_Action()

@@ -12,6 +12,16 @@ namespace {
 
 const QColor white(0xFF, 0xFF, 0xFF);
 
+// A tab or line end inside a cell would break its row apart in a layout file.
+QString asCellText(QString text)
+{
+    for (QChar &character : text) {
+        if (character == u'\t' || character == u'\r' || character == u'\n')
+            character = u' ';
+    }
+    return text;
+}
+
 QString heading(int column)
 {
     switch (column) {
@@ -126,9 +136,10 @@ void StemTableModel::setCell(int row, int column, const QString &text)
 {
     checkColumn(column, visibleColumnCount + 1);
     QString &stored = rowAt(row).cells[std::size_t(column)];
-    if (stored == text)
+    const QString cellText = asCellText(text);
+    if (stored == cellText)
         return;
-    stored = text;
+    stored = cellText;
     if (column < visibleColumnCount)
         emit dataChanged(index(row, column), index(row, column));
 }
@@ -200,7 +211,7 @@ void StemTableModel::Rowadd(const QString &text)
     QString remaining = text;
     // Fields beyond the hidden cell have nowhere to go and are dropped.
     for (std::size_t column = 0; column < added.cells.size() && !remaining.isEmpty(); ++column)
-        added.cells[column] = zrsr::splittab(remaining);
+        added.cells[column] = asCellText(zrsr::splittab(remaining));
 
     const int row = int(m_rows.size());
     beginInsertRows({}, row, row);

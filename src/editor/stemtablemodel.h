@@ -42,6 +42,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     // Columns 0 to 12; the hidden column 12 is reachable here but not in views.
+    // Tabs and line ends in a text that enters a cell become blanks.
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
     bool cellBold(int row, int column) const;

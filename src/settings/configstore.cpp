@@ -2,6 +2,7 @@
 
 #include "configwriteerror.h"
 #include "numbertext.h"
+#include "textlines.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,21 +57,9 @@ ConfigStore::LoadResult ConfigStore::initconfig(const QString &name)
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return LoadResult::FileMissing;
 
-    // Lines may end in CR, LF or CR LF.
-    const QString content = QString::fromUtf8(file.readAll());
-    qsizetype lineStart = 0;
-    int entry = 0;
-    while (entry < entryCount && lineStart < content.size()) {
-        qsizetype lineEnd = lineStart;
-        while (lineEnd < content.size() && content.at(lineEnd) != u'\r' &&
-               content.at(lineEnd) != u'\n')
-            ++lineEnd;
-        m_parray.at(entry++) = content.mid(lineStart, lineEnd - lineStart);
-        if (lineEnd < content.size() && content.at(lineEnd) == u'\r' &&
-            lineEnd + 1 < content.size() && content.at(lineEnd + 1) == u'\n')
-            ++lineEnd;
-        lineStart = lineEnd + 1;
-    }
+    const QStringList lines = textlines::splitLines(QString::fromUtf8(file.readAll()));
+    for (qsizetype entry = 0; entry < std::min<qsizetype>(lines.size(), entryCount); ++entry)
+        m_parray.at(std::size_t(entry)) = lines.at(entry);
     return LoadResult::Loaded;
 }
 

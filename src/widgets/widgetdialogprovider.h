@@ -12,6 +12,8 @@ public:
     void setParentWindow(QWidget *window) { m_parentWindow = window; }
 
     void showMessage(const QString &text) override;
+    QString askOpenFileName(const FileDialogRequest &request) override;
+    QString askSaveFileName(const FileDialogRequest &request) override;
 
 private:
     QPointer<QWidget> m_parentWindow;

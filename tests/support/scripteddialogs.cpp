@@ -1,6 +1,20 @@
 #include "scripteddialogs.h"
 
-void ScriptedDialogs::showMessage(const QString &text)
+void ScriptedDialogs::showMessage(const QString &text) { messages.append(text); }
+
+QString ScriptedDialogs::askOpenFileName(const FileDialogRequest &request)
 {
-    messages.append(text);
+    openRequests.append(request);
+    return nextFileAnswer();
+}
+
+QString ScriptedDialogs::askSaveFileName(const FileDialogRequest &request)
+{
+    saveRequests.append(request);
+    return nextFileAnswer();
+}
+
+QString ScriptedDialogs::nextFileAnswer()
+{
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }

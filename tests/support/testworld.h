@@ -30,5 +30,6 @@ public:
     ScriptedDialogs dialogs;
     ManualTickClock clock;
     ConfigStore config{folder.path()};
-    Application application{config, dialogs};
+    QTemporaryDir documents;
+    Application application{config, dialogs, documents.path()};
 };
