@@ -23,6 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QMargins compactMargins(6, 2, 6, 4);
+
 QPushButton *makeButton(const QString &caption, const QString &name, const QString &helpTag,
                         QWidget *parent)
 {
@@ -56,21 +58,24 @@ StemPanel::StemPanel(StemEditor &editor, TrackFormats &formats, StemNameList &na
     : QGroupBox(u"Add/Modify Stem"_s, parent), m_editor(editor), m_formats(formats),
       m_names(names)
 {
+    // A fixed width keeps the table still when texts or the second port appear.
+    setFixedWidth(440);
     auto *layout = new QVBoxLayout(this);
-    layout->setSpacing(4);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(2);
     layout->addWidget(buildNameGroup());
-    layout->addWidget(buildPortGroup());
-    layout->addWidget(buildFormatGroup(config));
+    buildFormatGroups(config, layout);
 
-    auto *buttons = new QHBoxLayout;
+    // The port decides where the next Add or Update goes, so it sits by those keys.
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(buildPortGroup());
     m_kdelete = makeButton(u"Delete"_s, u"kdelete"_s, QString(), this);
     m_kadd = makeButton(u"Add"_s, u"kadd"_s, QString(), this);
     m_kupdate = makeButton(u"Update"_s, u"kupdate"_s, QString(), this);
-    buttons->addWidget(m_kdelete);
-    buttons->addStretch(1);
-    buttons->addWidget(m_kadd);
-    buttons->addWidget(m_kupdate);
-    layout->addLayout(buttons);
+    bottom->addWidget(m_kdelete, 0, Qt::AlignBottom);
+    bottom->addWidget(m_kadd, 0, Qt::AlignBottom);
+    bottom->addWidget(m_kupdate, 0, Qt::AlignBottom);
+    layout->addLayout(bottom);
     layout->addStretch(1);
 
     connect(m_kdelete, &QPushButton::clicked, &m_editor, &StemEditor::deletecurrentstem);
@@ -87,12 +92,14 @@ QWidget *StemPanel::buildNameGroup()
 {
     auto *group = new QGroupBox(u"StemName, Description              "_s, this);
     auto *layout = new QHBoxLayout(group);
+    layout->setContentsMargins(compactMargins);
     m_cbstemname = new ZrComboBox(group);
     m_cbstemname->setObjectName(u"cbstemname"_s);
     m_cbstemname->setToolTip(u"Select/Enter Stem Name"_s);
     m_cbstemname->setAccessibleName(u"Stem name and description"_s);
     m_cbstemname->lineEdit()->setAccessibleName(u"Stem name and description"_s);
     m_cbstemname->setMinimumContentsLength(18);
+    m_cbstemname->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_kstemnameAdd = makeButton(u"Add"_s, u"kstemname_add1"_s,
                                 u"Add Stem Name and Description to List"_s, group);
     m_kstemnameDel = makeButton(u"Remove"_s, u"kstemname_del1"_s,
@@ -112,6 +119,7 @@ QWidget *StemPanel::buildPortGroup()
 {
     auto *group = new QGroupBox(u"Port  "_s, this);
     auto *layout = new QHBoxLayout(group);
+    layout->setContentsMargins(compactMargins);
     const QStringList captions{StemEditor::port1(), StemEditor::port2()};
     for (int index = 0; index < 2; ++index) {
         auto *button = new QRadioButton(captions.at(index), group);
@@ -124,10 +132,12 @@ QWidget *StemPanel::buildPortGroup()
     return group;
 }
 
-QWidget *StemPanel::buildFormatGroup(ConfigStore &config)
+void StemPanel::buildFormatGroups(ConfigStore &config, QVBoxLayout *panelLayout)
 {
     auto *group = new QGroupBox(u"Track Format             "_s, this);
     auto *layout = new QVBoxLayout(group);
+    layout->setContentsMargins(compactMargins);
+    layout->setSpacing(4);
 
     auto *keyRow = new QHBoxLayout;
     for (int key = 0; key < TrackFormats::keyCount; ++key) {
@@ -154,8 +164,11 @@ QWidget *StemPanel::buildFormatGroup(ConfigStore &config)
     layout->addWidget(m_trkfmt);
     connect(m_trkfmt, &QLineEdit::textEdited, &m_formats, &TrackFormats::setTrkfmt);
 
-    auto *objects = new QGroupBox(u"Objects       "_s, group);
+    panelLayout->addWidget(group);
+
+    auto *objects = new QGroupBox(u"Objects       "_s, this);
     auto *objectsLayout = new QGridLayout(objects);
+    objectsLayout->setContentsMargins(compactMargins);
     auto *prefixLabel = new QLabel(u"Prefix"_s, objects);
     m_pfix = new QLineEdit(objects);
     m_pfix->setObjectName(u"pfix"_s);
@@ -185,7 +198,7 @@ QWidget *StemPanel::buildFormatGroup(ConfigStore &config)
     objectsLayout->addWidget(m_kincdec[1], 0, 5);
     objectsLayout->addWidget(m_fmt[TrackFormats::objectsKey], 0, 6);
     objectsLayout->setColumnStretch(7, 1);
-    layout->addWidget(objects);
+    panelLayout->addWidget(objects);
 
     connect(m_pfix, &QLineEdit::textEdited, &m_formats, &TrackFormats::setPfix);
     connect(m_oqty, &QLineEdit::textEdited, &m_formats, &TrackFormats::setOqty);
@@ -193,7 +206,6 @@ QWidget *StemPanel::buildFormatGroup(ConfigStore &config)
             [this] { m_formats.stepObjectQuantity(1); });
     connect(m_kincdec[1], &QPushButton::clicked, &m_formats,
             [this] { m_formats.stepObjectQuantity(-1); });
-    return group;
 }
 
 void StemPanel::openKeys()

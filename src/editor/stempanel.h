@@ -8,6 +8,7 @@ class ConfigStore;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class StemEditor;
 class StemNameList;
 class TrackFormats;
@@ -48,7 +49,7 @@ protected:
 private:
     QWidget *buildNameGroup();
     QWidget *buildPortGroup();
-    QWidget *buildFormatGroup(ConfigStore &config);
+    void buildFormatGroups(ConfigStore &config, QVBoxLayout *panelLayout);
     void refresh();
 
     StemEditor &m_editor;

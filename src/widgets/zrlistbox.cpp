@@ -1,11 +1,14 @@
 #include "zrlistbox.h"
 
+#include "cellcolourdelegate.h"
+
 #include <QHeaderView>
 
 using namespace Qt::StringLiterals;
 
 ZrListBox::ZrListBox(QWidget *parent) : QTableView(parent)
 {
+    setItemDelegate(new CellColourDelegate(this));
     setShowGrid(true);
     setGridStyle(Qt::SolidLine);
     setSelectionMode(QAbstractItemView::SingleSelection);
