@@ -83,8 +83,9 @@ TEST_F(TrackFormatsTest, PlusAndMinusStayBetweenTwoAnd128)
         formats.stepObjectQuantity(testCase.step);
         EXPECT_EQ(formats.oqty(), testCase.after) << testCase.before.toStdString();
         EXPECT_EQ(formats.litKey(), testCase.litKey) << testCase.before.toStdString();
-        if (testCase.litKey == TrackFormats::objectsKey)
+        if (testCase.litKey == TrackFormats::objectsKey) {
             EXPECT_EQ(StemEditor::channelCount(formats.trkfmt()), testCase.after.toInt());
+        }
     }
 }
 
