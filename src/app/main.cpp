@@ -13,8 +13,8 @@ int main(int argc, char *argv[])
 
     ConfigStore config;
     WidgetDialogProvider dialogs;
-    Application application(
-        config, dialogs, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    Application application(config, dialogs,
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     qtApplication.setOutOfRangeReporter([&application] { application.reportOutOfRange(); });
     QObject::connect(&application, &Application::quitRequested, &qtApplication,
                      &QCoreApplication::quit, Qt::QueuedConnection);

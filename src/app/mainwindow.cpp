@@ -57,8 +57,8 @@ void deleteInFocusedText()
 
 } // namespace
 
-MainWindow::MainWindow(ConfigStore &config, DialogProvider &dialogs,
-                       const QString &documentsFolder, QWidget *parent)
+MainWindow::MainWindow(ConfigStore &config, DialogProvider &dialogs, const QString &documentsFolder,
+                       QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
@@ -96,10 +96,9 @@ MainWindow::MainWindow(ConfigStore &config, DialogProvider &dialogs,
     layout->addLayout(work, 1);
     setCentralWidget(central);
 
-    connect(m_lbstem, &QAbstractItemView::clicked, m_editor,
-            [this](const QModelIndex &index) {
-                m_editor->lbstem_CellClick(index.row(), index.column());
-            });
+    connect(m_lbstem, &QAbstractItemView::clicked, m_editor, [this](const QModelIndex &index) {
+        m_editor->lbstem_CellClick(index.row(), index.column());
+    });
     connect(m_layoutFiles, &LayoutFiles::loaded, this,
             [this](const QString &fileName) { setWindowTitle(u"ZUVudo  "_s + fileName); });
     connect(m_editor, &StemEditor::changed, this, &MainWindow::showEditorState);
@@ -166,8 +165,8 @@ QWidget *MainWindow::buildTopGroups()
         rowLayout->addWidget(group);
         return groupLayout;
     };
-    const auto addButton = [row](QHBoxLayout *layout, const QString &caption,
-                                 const QString &name, const QString &helpTag) {
+    const auto addButton = [row](QHBoxLayout *layout, const QString &caption, const QString &name,
+                                 const QString &helpTag) {
         auto *button = new QPushButton(caption, row);
         button->setObjectName(name);
         button->setToolTip(helpTag);

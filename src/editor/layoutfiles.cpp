@@ -26,7 +26,10 @@ LayoutFiles::LayoutFiles(StemTableModel &table, StemEditor &editor, ConfigStore 
 {
 }
 
-QString LayoutFiles::fileFilter() { return u"zrtxt (*.zrt)"_s; }
+QString LayoutFiles::fileFilter()
+{
+    return u"zrtxt (*.zrt)"_s;
+}
 
 QString LayoutFiles::saveaszrtfile(const QString &name)
 {

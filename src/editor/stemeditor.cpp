@@ -22,8 +22,14 @@ StemEditor::StemEditor(StemTableModel &table, TrackFormats &formats, StemNameLis
     connect(&m_names, &StemNameList::entryChosen, this, &StemEditor::setStemText);
 }
 
-QString StemEditor::port1() { return u"O/P#1"_s; }
-QString StemEditor::port2() { return u"O/P#2 (I/P)"_s; }
+QString StemEditor::port1()
+{
+    return u"O/P#1"_s;
+}
+QString StemEditor::port2()
+{
+    return u"O/P#2 (I/P)"_s;
+}
 
 int StemEditor::selectedRow() const
 {
@@ -234,7 +240,10 @@ void StemEditor::kstemname_add1()
         m_names.Addt(m_stemText);
 }
 
-void StemEditor::kstemname_del1() { m_names.Delt(m_stemText); }
+void StemEditor::kstemname_del1()
+{
+    m_names.Delt(m_stemText);
+}
 
 void StemEditor::lbstem_CellClick(int row, int column)
 {
@@ -261,8 +270,7 @@ void StemEditor::lbstem_CellClick(int row, int column)
         m_slotChooser.Settype(m_table.cell(row, column), column, row);
         break;
     default:
-        m_updateEnabled =
-            numbertext::numericValue(m_table.cell(row, StemTableModel::t_index)) != 6;
+        m_updateEnabled = numbertext::numericValue(m_table.cell(row, StemTableModel::t_index)) != 6;
         emit changed();
         break;
     }

@@ -17,7 +17,10 @@ QStringList StemNameList::initialEntries()
             u"Comp, Composite"_s};
 }
 
-void StemNameList::open() { Updlist(); }
+void StemNameList::open()
+{
+    Updlist();
+}
 
 void StemNameList::Updlist()
 {

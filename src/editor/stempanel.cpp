@@ -55,8 +55,7 @@ Control &checkedAt(const std::array<Control *, size> &controls, int index)
 
 StemPanel::StemPanel(StemEditor &editor, TrackFormats &formats, StemNameList &names,
                      ConfigStore &config, QWidget *parent)
-    : QGroupBox(u"Add/Modify Stem"_s, parent), m_editor(editor), m_formats(formats),
-      m_names(names)
+    : QGroupBox(u"Add/Modify Stem"_s, parent), m_editor(editor), m_formats(formats), m_names(names)
 {
     // A fixed width keeps the table still when texts or the second port appear.
     setFixedWidth(440);
@@ -215,9 +214,18 @@ void StemPanel::openKeys()
     m_formats.fmt_open1();
 }
 
-ZrKey &StemPanel::fmt(int key) { return checkedAt(m_fmt, key); }
-QPushButton &StemPanel::kincdec(int index) { return checkedAt(m_kincdec, index); }
-QRadioButton &StemPanel::rbport(int index) { return checkedAt(m_rbport, index); }
+ZrKey &StemPanel::fmt(int key)
+{
+    return checkedAt(m_fmt, key);
+}
+QPushButton &StemPanel::kincdec(int index)
+{
+    return checkedAt(m_kincdec, index);
+}
+QRadioButton &StemPanel::rbport(int index)
+{
+    return checkedAt(m_rbport, index);
+}
 
 bool StemPanel::eventFilter(QObject *watched, QEvent *event)
 {

@@ -24,8 +24,8 @@ class StemPanel final : public QGroupBox
     Q_DISABLE_COPY_MOVE(StemPanel)
 
 public:
-    StemPanel(StemEditor &editor, TrackFormats &formats, StemNameList &names,
-              ConfigStore &config, QWidget *parent = nullptr);
+    StemPanel(StemEditor &editor, TrackFormats &formats, StemNameList &names, ConfigStore &config,
+              QWidget *parent = nullptr);
 
     // Opens the lit keys; run once the panel's owner is ready for their events.
     void openKeys();

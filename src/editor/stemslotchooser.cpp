@@ -29,7 +29,8 @@ void StemSlotChooser::buildstem(const QString &current)
         const QString candidate = u"Stem "_s + QString::number(slot);
         bool taken = false;
         for (int row = 0; row < m_table.rowCount() && !taken; ++row)
-            taken = m_table.cell(row, m_column).trimmed().compare(candidate, Qt::CaseInsensitive) == 0;
+            taken =
+                m_table.cell(row, m_column).trimmed().compare(candidate, Qt::CaseInsensitive) == 0;
         if (!taken)
             m_entries.append(candidate);
     }
@@ -54,4 +55,7 @@ void StemSlotChooser::kset()
     emit closeRequested();
 }
 
-void StemSlotChooser::kabort() { emit closeRequested(); }
+void StemSlotChooser::kabort()
+{
+    emit closeRequested();
+}

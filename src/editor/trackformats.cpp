@@ -9,13 +9,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString captionKey(int key) { return u"fmt"_s + QString::number(key); }
-QString listKey(int key) { return u"format"_s + QString::number(key); }
+QString captionKey(int key)
+{
+    return u"fmt"_s + QString::number(key);
+}
+QString listKey(int key)
+{
+    return u"format"_s + QString::number(key);
+}
 
 } // namespace
 
-TrackFormats::TrackFormats(ConfigStore &config, QObject *parent)
-    : QObject(parent), m_config(config)
+TrackFormats::TrackFormats(ConfigStore &config, QObject *parent) : QObject(parent), m_config(config)
 {
 }
 
@@ -30,9 +35,9 @@ QString TrackFormats::defaultCaption(int key)
 QString TrackFormats::defaultList(int key)
 {
     // 5.1 lists the centre second; 7.1 and 9.1 list it third and LFE fourth.
-    static const std::array<QString, namedKeyCount> lists{
-        u"M"_s, u"L,R"_s, u"L,C,R,Ls,Rs,LFE"_s, u"L,R,C,LFE,Ls,Rs,Lb,Rb"_s,
-        u"L,R,C,LFE,Ls,Rs,Lb,Rb,Lt,Rt"_s};
+    static const std::array<QString, namedKeyCount> lists{u"M"_s, u"L,R"_s, u"L,C,R,Ls,Rs,LFE"_s,
+                                                          u"L,R,C,LFE,Ls,Rs,Lb,Rb"_s,
+                                                          u"L,R,C,LFE,Ls,Rs,Lb,Rb,Lt,Rt"_s};
     if (key < 0 || key >= namedKeyCount)
         throw std::out_of_range("no default channel list for format key " + std::to_string(key));
     return lists[std::size_t(key)];
@@ -153,7 +158,10 @@ void TrackFormats::stepObjectQuantity(int step)
     setOqty(QString::number(quantity));
 }
 
-void TrackFormats::objectFieldFocused() { Formatkey(objectsKey); }
+void TrackFormats::objectFieldFocused()
+{
+    Formatkey(objectsKey);
+}
 
 void TrackFormats::setTrkfmt(const QString &list)
 {

@@ -74,4 +74,7 @@ void WSetFormat::kset_Action()
     hide();
 }
 
-void WSetFormat::kabort_Action() { hide(); }
+void WSetFormat::kabort_Action()
+{
+    hide();
+}

@@ -3,7 +3,8 @@
 #include <QString>
 
 // What an open or save dialog is asked to show.
-struct FileDialogRequest {
+struct FileDialogRequest
+{
     QString title;
     QString suggestedName;
     QString initialFolder;

@@ -8,8 +8,7 @@ PopupWindow::PopupWindow(Qt::WindowFlags flags, QWidget *parent) : QWidget(paren
 
 QPoint PopupWindow::popupPosition(QPoint mouse, int width, int screenWidth)
 {
-    const int left =
-        screenWidth < mouse.x() + width + 40 ? mouse.x() - width - 40 : mouse.x() + 40;
+    const int left = screenWidth < mouse.x() + width + 40 ? mouse.x() - width - 40 : mouse.x() + 40;
     return {left, mouse.y()};
 }
 

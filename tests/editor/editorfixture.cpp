@@ -42,4 +42,7 @@ QStringList EditorFixture::column(int column) const
     return cells;
 }
 
-QStringList EditorFixture::row(int row) const { return table.getrow(row).split(u'\t'); }
+QStringList EditorFixture::row(int row) const
+{
+    return table.getrow(row).split(u'\t');
+}

@@ -108,7 +108,8 @@ TEST_F(LayoutFilesTest, SectionsDecideWhatALineIs)
                                  "[O/P2]\r\n"
                                  "TRUE\r\n");
     load(u"sections.zrt"_s);
-    EXPECT_EQ(column(StemTableModel::t_desc), (QStringList{u"Before"_s, u"[M&E] Stem"_s, u"Short"_s}));
+    EXPECT_EQ(column(StemTableModel::t_desc),
+              (QStringList{u"Before"_s, u"[M&E] Stem"_s, u"Short"_s}));
     EXPECT_EQ(column(StemTableModel::t_name), (QStringList{u"B"_s, u"ME"_s, QString()}));
     EXPECT_TRUE(editor.cbop2());
 }

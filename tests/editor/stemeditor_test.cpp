@@ -8,7 +8,8 @@ using StemEditorTest = EditorFixture;
 
 TEST_F(StemEditorTest, StemTextNeedsACommaOnceItIsLong)
 {
-    const struct {
+    const struct
+    {
         QString typed;
         bool accepted;
         QString after;
@@ -127,11 +128,12 @@ TEST_F(StemEditorTest, SixteenChannelsFitOneRow)
 
 TEST_F(StemEditorTest, ChannelCountFollowsTheCommas)
 {
-    const struct {
+    const struct
+    {
         QString list;
         int count;
-    } cases[] = {{QString(), 0}, {u"M"_s, 1}, {u"L,R"_s, 2}, {u"L,R,"_s, 2}, {u"L,,R"_s, 3},
-                 {u",L"_s, 2}};
+    } cases[] = {{QString(), 0}, {u"M"_s, 1},    {u"L,R"_s, 2},
+                 {u"L,R,"_s, 2}, {u"L,,R"_s, 3}, {u",L"_s, 2}};
     for (const auto &testCase : cases)
         EXPECT_EQ(StemEditor::channelCount(testCase.list), testCase.count)
             << testCase.list.toStdString();
@@ -143,7 +145,8 @@ TEST_F(StemEditorTest, UpdateAndDeleteNeedASelectedRow)
     editor.selection().clearSelection();
     editor.updlist();
     editor.deletecurrentstem();
-    EXPECT_EQ(dialogs.messages, (QStringList{u"Select Stem to update"_s, u"Select Stem to delete"_s}));
+    EXPECT_EQ(dialogs.messages,
+              (QStringList{u"Select Stem to update"_s, u"Select Stem to delete"_s}));
     EXPECT_EQ(table.rowCount(), 1);
 }
 

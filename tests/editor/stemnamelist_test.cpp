@@ -17,8 +17,9 @@ TEST_F(StemNameListTest, AddStoresTheListJoinedByColons)
 {
     editor.setStemText(u"Vx, Voice Over"_s);
     editor.kstemname_add1();
-    EXPECT_EQ(config.getstring(u"cbstemname0"_s),
-              u"Dx, Dialogue Stem:Mx, Music Stem:Fx, Effects Stem:Comp, Composite:Vx, Voice Over"_s);
+    EXPECT_EQ(
+        config.getstring(u"cbstemname0"_s),
+        u"Dx, Dialogue Stem:Mx, Music Stem:Fx, Effects Stem:Comp, Composite:Vx, Voice Over"_s);
     EXPECT_EQ(names.selectedIndex(), 4);
     EXPECT_EQ(config.getint(u"cbstemname0lastindex"_s), 4);
 
@@ -31,8 +32,9 @@ TEST_F(StemNameListTest, AddRefusesALongTextWithoutComma)
 {
     editor.setStemText(u"Voice Over"_s);
     editor.kstemname_add1();
-    EXPECT_EQ(dialogs.messages,
-              QStringList{u"No Comma in stem name definitions, the format is  VK-X name,description"_s});
+    EXPECT_EQ(
+        dialogs.messages,
+        QStringList{u"No Comma in stem name definitions, the format is  VK-X name,description"_s});
     EXPECT_EQ(names.entries(), StemNameList::initialEntries());
 }
 

@@ -13,8 +13,8 @@ TEST_F(TrackFormatsTest, FirstRunShowsTheBuiltInFormats)
     QStringList captions;
     for (int key = 0; key < TrackFormats::keyCount; ++key)
         captions.append(formats.caption(key));
-    EXPECT_EQ(captions, (QStringList{u"Mono"_s, u"Stereo"_s, u"5.1"_s, u"7.1"_s, u"9.1"_s,
-                                     u"Obj"_s}));
+    EXPECT_EQ(captions,
+              (QStringList{u"Mono"_s, u"Stereo"_s, u"5.1"_s, u"7.1"_s, u"9.1"_s, u"Obj"_s}));
     EXPECT_EQ(formats.litKey(), -1);
     EXPECT_EQ(formats.pfix(), u"O"_s);
     EXPECT_EQ(formats.oqty(), u"10"_s);
@@ -64,7 +64,8 @@ TEST_F(TrackFormatsTest, QuantityOnlyCountsOnceObjectsAreChosen)
 
 TEST_F(TrackFormatsTest, PlusAndMinusStayBetweenTwoAnd128)
 {
-    const struct {
+    const struct
+    {
         QString before;
         int step;
         QString after;

@@ -1,6 +1,9 @@
 #include "scripteddialogs.h"
 
-void ScriptedDialogs::showMessage(const QString &text) { messages.append(text); }
+void ScriptedDialogs::showMessage(const QString &text)
+{
+    messages.append(text);
+}
 
 QString ScriptedDialogs::askOpenFileName(const FileDialogRequest &request)
 {

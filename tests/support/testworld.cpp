@@ -20,7 +20,9 @@ GuardedApplication &guardedApplication()
 
 } // namespace
 
-TestWorld::TestWorld()
+TestWorld::TestWorld(const QString &settingsFolder)
+    : settingsFolder(settingsFolder.isEmpty() ? folder.path() : settingsFolder),
+      config(this->settingsFolder)
 {
     guardedApplication().setOutOfRangeReporter([this] { application.reportOutOfRange(); });
 }
@@ -32,7 +34,8 @@ TestWorld::~TestWorld()
 
 QString TestWorld::settingsFilePath() const
 {
-    return QDir(folder.path()).filePath(QString::fromLatin1(Application::settingsName) + u".ini"_s);
+    return QDir(settingsFolder)
+        .filePath(QString::fromLatin1(Application::settingsName) + u".ini"_s);
 }
 
 void TestWorld::writeSettingsFile(const QStringList &lines) const

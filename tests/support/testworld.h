@@ -15,7 +15,9 @@ class MainWindow;
 class TestWorld
 {
 public:
-    TestWorld();
+    // A world that finds its settings in `settingsFolder`, such as an earlier world's;
+    // by default a new temporary folder.
+    explicit TestWorld(const QString &settingsFolder = {});
     ~TestWorld();
 
     // Writes the settings file that start() will find.
@@ -27,9 +29,10 @@ public:
     MainWindow &start();
 
     QTemporaryDir folder;
+    QString settingsFolder;
     ScriptedDialogs dialogs;
     ManualTickClock clock;
-    ConfigStore config{folder.path()};
+    ConfigStore config;
     QTemporaryDir documents;
     Application application{config, dialogs, documents.path()};
 };
