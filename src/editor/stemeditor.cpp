@@ -197,28 +197,28 @@ void StemEditor::removeContinuationRows(int stemRow)
         m_table.removeRowAt(stemRow + 1);
 }
 
-void StemEditor::updlist()
+std::optional<int> StemEditor::takeSelectedStem(const QString &noSelectionMessage)
 {
     const int selected = selectedRow();
     if (selected < 0) {
-        m_dialogs.showMessage(u"Select Stem to update"_s);
-        return;
+        m_dialogs.showMessage(noSelectionMessage);
+        return std::nullopt;
     }
     const int stemRow = stemRowOf(selected);
     removeContinuationRows(stemRow);
-    Updatestem(stemRow);
+    return stemRow;
+}
+
+void StemEditor::updlist()
+{
+    if (const std::optional<int> stemRow = takeSelectedStem(u"Select Stem to update"_s))
+        Updatestem(*stemRow);
 }
 
 void StemEditor::deletecurrentstem()
 {
-    const int selected = selectedRow();
-    if (selected < 0) {
-        m_dialogs.showMessage(u"Select Stem to delete"_s);
-        return;
-    }
-    const int stemRow = stemRowOf(selected);
-    removeContinuationRows(stemRow);
-    m_table.removeRowAt(stemRow);
+    if (const std::optional<int> stemRow = takeSelectedStem(u"Select Stem to delete"_s))
+        m_table.removeRowAt(*stemRow);
 }
 
 void StemEditor::kclear()

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class ConfigStore;
 class DialogProvider;
 class StemNameList;
@@ -69,6 +71,8 @@ private:
     bool isContinuationRow(int row) const;
     int stemRowOf(int row) const;
     void removeContinuationRows(int stemRow);
+    // The selected row's stem without its continuation rows; a message when none is.
+    std::optional<int> takeSelectedStem(const QString &noSelectionMessage);
 
     StemTableModel &m_table;
     TrackFormats &m_formats;

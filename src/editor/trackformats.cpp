@@ -133,19 +133,20 @@ void TrackFormats::setSformat(const QString &name)
 
 void TrackFormats::setPfix(const QString &prefix)
 {
-    if (prefix == m_pfix)
-        return;
-    m_pfix = prefix;
-    if (objectsLit())
-        Formatkey(objectsKey);
-    emit changed();
+    setObjectField(m_pfix, prefix);
 }
 
 void TrackFormats::setOqty(const QString &quantity)
 {
-    if (quantity == m_oqty)
+    setObjectField(m_oqty, quantity);
+}
+
+void TrackFormats::setObjectField(QString &field, const QString &text)
+{
+    if (text == field)
         return;
-    m_oqty = quantity;
+    field = text;
+    // While objects are chosen their list follows the fields.
     if (objectsLit())
         Formatkey(objectsKey);
     emit changed();

@@ -65,6 +65,7 @@ signals:
 
 private:
     static void checkKey(int key);
+    void setObjectField(QString &field, const QString &text);
 
     ConfigStore &m_config;
     std::array<QString, keyCount> m_captions;
