@@ -36,7 +36,7 @@ TEST(Zrsr, SplittersReturnTrimmedFieldsAndAnUntrimmedLastField)
         {zrsr::splitcolon,
          u"Dx, Dialogue Stem:Mx, Music Stem"_s,
          {u"Dx, Dialogue Stem"_s, u"Mx, Music Stem"_s}},
-        {zrsr::splitdot, u"192.168.1.20"_s, {u"192"_s, u"168"_s, u"1"_s, u"20"_s}},
+        {zrsr::splitdot, u"127.0.10.20"_s, {u"127"_s, u"0"_s, u"10"_s, u"20"_s}},
         {zrsr::splitstop, u"VK-2_layout.zrt"_s, {u"VK-2_layout"_s, u"zrt"_s}},
         {zrsr::splittab, u"a\t\tc\t"_s, {u"a"_s, QString(), u"c"_s}},
         {zrsr::splittab, u" a \t b "_s, {u"a"_s, u" b "_s}},
