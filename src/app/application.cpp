@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "stemslotchooser.h"
 #include "trackformats.h"
+#include "v2view.h"
 #include "wlink.h"
 #include "wsetformat.h"
 
@@ -45,6 +46,8 @@ MainWindow &Application::main()
                 });
         connect(&m_main->slotChooser(), &StemSlotChooser::popupRequested, this,
                 [this](const QString &title) { wlink().showChoice(title); });
+        connect(m_main.get(), &MainWindow::trafficMonitorRequested, this,
+                &Application::showTrafficMonitor);
         m_main->Event_Open();
     }
     return *m_main;
@@ -62,6 +65,20 @@ WLink &Application::wlink()
     if (!m_wlink)
         m_wlink = std::make_unique<WLink>(main().slotChooser());
     return *m_wlink;
+}
+
+V2View &Application::v2view()
+{
+    if (!m_v2view)
+        m_v2view = std::make_unique<V2View>(m_trafficMonitor);
+    return *m_v2view;
+}
+
+void Application::showTrafficMonitor()
+{
+    V2View &window = v2view();
+    window.show();
+    window.raise();
 }
 
 void Application::reportOutOfRange()

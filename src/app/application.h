@@ -1,5 +1,8 @@
 #pragma once
 
+#include "deviceprotocol.h"
+#include "trafficmonitor.h"
+
 #include <QObject>
 
 #include <memory>
@@ -7,6 +10,7 @@
 class ConfigStore;
 class DialogProvider;
 class MainWindow;
+class V2View;
 class WLink;
 class WSetFormat;
 
@@ -31,6 +35,13 @@ public:
     MainWindow &main();
     WSetFormat &wsetformat();
     WLink &wlink();
+    V2View &v2view();
+
+    TrafficMonitor &trafficMonitor() { return m_trafficMonitor; }
+    DeviceProtocol &deviceProtocol() { return m_deviceProtocol; }
+
+    // Brings up the traffic monitor, creating it on first use.
+    void showTrafficMonitor();
 
     // What the application-wide handler shows for an out-of-range error.
     void reportOutOfRange();
@@ -42,7 +53,10 @@ private:
     ConfigStore &m_config;
     DialogProvider &m_dialogs;
     QString m_documentsFolder;
+    TrafficMonitor m_trafficMonitor;
+    DeviceProtocol m_deviceProtocol{m_trafficMonitor};
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<WSetFormat> m_wsetformat;
     std::unique_ptr<WLink> m_wlink;
+    std::unique_ptr<V2View> m_v2view;
 };

@@ -144,13 +144,12 @@ void MainWindow::buildMenus()
 
     QMenu *viewMenu = menuBar()->addMenu(u"view"_s);
     viewMenu->setObjectName(u"viewMenu"_s);
-    // The windows these show are not part of the program yet.
+    // The communications window is not part of the program yet.
     m_viewCommPort = viewMenu->addAction(u"Comm Port"_s);
     m_viewCommPort->setObjectName(u"viewCommPort"_s);
     m_viewCommPort->setEnabled(false);
-    m_viewV2Cmds = viewMenu->addAction(u"V2 Cmds"_s);
+    m_viewV2Cmds = viewMenu->addAction(u"V2 Cmds"_s, this, &MainWindow::trafficMonitorRequested);
     m_viewV2Cmds->setObjectName(u"viewV2Cmds"_s);
-    m_viewV2Cmds->setEnabled(false);
 }
 
 QWidget *MainWindow::buildTopGroups()
@@ -195,6 +194,8 @@ QWidget *MainWindow::buildTopGroups()
     connect(m_ksave, &QPushButton::clicked, m_layoutFiles, &LayoutFiles::ksave);
 
     QHBoxLayout *commsTest = addGroup(u"Communcations Test "_s);
+    m_kv2view = addButton(commsTest, u"view comms"_s, u"kv2view"_s, QString());
+    connect(m_kv2view, &QPushButton::clicked, this, &MainWindow::trafficMonitorRequested);
     m_showAll = addCheckBox(commsTest, u"show all"_s, u"showall"_s);
     connect(m_showAll, &QCheckBox::toggled, this, &MainWindow::Setwidths);
 

@@ -50,6 +50,7 @@ public:
     QPushButton &kclearSelected() { return *m_kclearSelected; }
     QPushButton &kload() { return *m_kload; }
     QPushButton &ksave() { return *m_ksave; }
+    QPushButton &kv2view() { return *m_kv2view; }
     QAction &viewCommPort() { return *m_viewCommPort; }
     QAction &viewV2Cmds() { return *m_viewV2Cmds; }
 
@@ -58,6 +59,8 @@ public:
 signals:
     // Closing the main window or "Quit" ends the program.
     void quitRequested();
+    // "view comms" or "V2 Cmds": the traffic monitor is wanted.
+    void trafficMonitorRequested();
 
 protected:
     void moveEvent(QMoveEvent *event) override;
@@ -88,6 +91,7 @@ private:
     QPushButton *m_kclearSelected = nullptr;
     QPushButton *m_kload = nullptr;
     QPushButton *m_ksave = nullptr;
+    QPushButton *m_kv2view = nullptr;
     QAction *m_viewCommPort = nullptr;
     QAction *m_viewV2Cmds = nullptr;
     bool m_opened = false;
