@@ -29,7 +29,8 @@ public:
     QString line(int row) const;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         qsizetype offset;
         quint32 length;
         quint32 prefix;

@@ -16,6 +16,7 @@ public:
     explicit TrafficMonitor(QObject *parent = nullptr);
 
     TrafficLogModel &lines() { return m_lines; }
+    const TrafficLogModel &lines() const { return m_lines; }
 
     bool isShowing() const { return m_showing; }
     void setShowing(bool showing) { m_showing = showing; }

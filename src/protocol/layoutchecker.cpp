@@ -23,9 +23,10 @@ QStringList LayoutChecker::findings() const
     QStringList found;
     for (int row = 0; row < m_table.rowCount(); ++row) {
         if (row == maxRows)
-            found.append(u"%1: the units take %2 rows; this row and the ones below it cannot be sent."_s
-                             .arg(rowName(row))
-                             .arg(maxRows));
+            found.append(
+                u"%1: the units take %2 rows; this row and the ones below it cannot be sent."_s
+                    .arg(rowName(row))
+                    .arg(maxRows));
         checkTracks(row, found);
         checkMarks(row, StemTableModel::t_ssafe, found);
         checkMarks(row, StemTableModel::t_pmast, found);
@@ -34,8 +35,7 @@ QStringList LayoutChecker::findings() const
         if (row % LayoutEncoder::blockSize == 0 &&
             numbertext::numericValue(m_table.cell(row, StemTableModel::t_index)) == 6)
             found.append(u"%1: a continuation row at the start of a group of eight rows cannot be "
-                         "linked to its stem; move the stem up or down a row."_s
-                             .arg(rowName(row)));
+                         "linked to its stem; move the stem up or down a row."_s.arg(rowName(row)));
     }
     checkNameLists(found);
     return found;
@@ -53,8 +53,7 @@ void LayoutChecker::checkTracks(int row, QStringList &findings) const
     const qint64 last = first + count - 1;
     if (first < 1 || last > 255)
         findings.append(u"%1: its tracks %2 to %3 do not fit the track numbers the units take "
-                        "(1 to 128 on O/P#1, 1 to 127 on O/P#2 (I/P))."_s
-                            .arg(rowName(row))
+                        "(1 to 128 on O/P#1, 1 to 127 on O/P#2 (I/P))."_s.arg(rowName(row))
                             .arg(start)
                             .arg(start + count - 1));
 }
@@ -68,13 +67,11 @@ void LayoutChecker::checkMarks(int row, int column, QStringList &findings) const
     const qint64 last =
         start + numbertext::numericValue(m_table.cell(row, StemTableModel::t_len)) - 1;
     const bool port2 = m_table.cell(row, StemTableModel::t_port) == StemEditor::port2();
-    const int portTracks =
-        8 * (port2 ? LayoutEncoder::bitmapSize - LayoutEncoder::port1BitmapBytes
-                   : LayoutEncoder::port1BitmapBytes);
+    const int portTracks = 8 * (port2 ? LayoutEncoder::bitmapSize - LayoutEncoder::port1BitmapBytes
+                                      : LayoutEncoder::port1BitmapBytes);
     if (start < 1 || last > portTracks)
         findings.append(u"%1: the %2 mark covers tracks %3 to %4, but marks reach only tracks 1 "
-                        "to %5 of its port."_s
-                            .arg(rowName(row), mark)
+                        "to %5 of its port."_s.arg(rowName(row), mark)
                             .arg(start)
                             .arg(last)
                             .arg(portTracks));
@@ -90,8 +87,7 @@ void LayoutChecker::checkSlot(int row, int column, QStringList &findings) const
     const int number = numbertext::numericValue(slot.trimmed());
     if (number < 1 || number > 16)
         findings.append(u"%1: \"%2\" in %3 is not a stem slot from 1 to 16."_s.arg(
-            rowName(row), cellText,
-            column == StemTableModel::t_vk1 ? u"VK #1"_s : u"VK #2"_s));
+            rowName(row), cellText, column == StemTableModel::t_vk1 ? u"VK #1"_s : u"VK #2"_s));
 }
 
 void LayoutChecker::checkNameLists(QStringList &findings) const
@@ -103,14 +99,13 @@ void LayoutChecker::checkNameLists(QStringList &findings) const
         for (int row = 0; row < m_table.rowCount(); ++row) {
             if (m_table.cell(row, StemTableModel::t_port) != port)
                 continue;
-            stemNames += std::clamp(
-                numbertext::numericValue(m_table.cell(row, StemTableModel::t_len)), 0,
-                LayoutEncoder::maxTracksPerRow);
+            stemNames +=
+                std::clamp(numbertext::numericValue(m_table.cell(row, StemTableModel::t_len)), 0,
+                           LayoutEncoder::maxTracksPerRow);
             trackNames += StemEditor::channelCount(m_table.cell(row, StemTableModel::t_tracks));
             if (std::max(stemNames, trackNames) > maxNameEntries) {
                 findings.append(u"%1: with this row %2 has more than %3 track names, the most "
-                                "the units take on one port."_s
-                                    .arg(rowName(row), port)
+                                "the units take on one port."_s.arg(rowName(row), port)
                                     .arg(maxNameEntries));
                 break;
             }

@@ -29,7 +29,10 @@ QByteArray blankFilled(const QString &name, qsizetype length)
 
 LayoutEncoder::LayoutEncoder(const StemTableModel &table) : m_table(table) {}
 
-QString LayoutEncoder::cell(int row, int column) const { return m_table.cell(row, column); }
+QString LayoutEncoder::cell(int row, int column) const
+{
+    return m_table.cell(row, column);
+}
 
 int LayoutEncoder::number(int row, int column) const
 {
@@ -82,8 +85,8 @@ QByteArray LayoutEncoder::trackBitmap(int column) const
         const int portBytes = port2 ? bitmapSize - port1BitmapBytes : port1BitmapBytes;
         // Tracks beyond the port's own bytes would mark another port's tracks.
         const qint64 start = number(row, StemTableModel::t_start);
-        const qint64 last = std::min(start + number(row, StemTableModel::t_len) - 1,
-                                     qint64(portBytes) * 8);
+        const qint64 last =
+            std::min(start + number(row, StemTableModel::t_len) - 1, qint64(portBytes) * 8);
         for (qint64 track = std::max<qint64>(start, 1); track <= last; ++track) {
             const int index = int(track - 1);
             quint8 byte = quint8(bitmap.at(firstByte + index / 8));
@@ -143,4 +146,7 @@ QByteArray LayoutEncoder::stemNameBytes(const QString &name)
     return blankFilled(name.left(8), 8);
 }
 
-QByteArray LayoutEncoder::trackNameBytes(const QString &name) { return blankFilled(name, 8); }
+QByteArray LayoutEncoder::trackNameBytes(const QString &name)
+{
+    return blankFilled(name, 8);
+}

@@ -26,7 +26,10 @@ quint8 checksumOf(QByteArrayView messageWithoutChecksum)
     return quint8(sum & 0xFF);
 }
 
-void appendsum(QByteArray &message) { message.append(char(checksumOf(message))); }
+void appendsum(QByteArray &message)
+{
+    message.append(char(checksumOf(message)));
+}
 
 quint8 getbyte(QString &text)
 {

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "stemtablemodel.h"
 #include "testworld.h"
+#include "v2view.h"
 #include "zrlistbox.h"
 
 #include <QAbstractButton>
@@ -232,6 +233,26 @@ TEST(MainWindow, EveryControlHasAnAccessibleName)
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
             << widget->metaObject()->className() << ' ' << widget->objectName().toStdString();
     }
+}
+
+TEST(MainWindow, ViewCommsAndV2CmdsBringUpTheTrafficMonitor)
+{
+    TestWorld world;
+    MainWindow &window = world.start();
+    world.application.deviceProtocol().parsev2(QByteArray::fromHex("100111"));
+    EXPECT_EQ(world.application.trafficMonitor().lines().rowCount(), 0) << "hidden: not logged";
+
+    QTest::mouseClick(&window.kv2view(), Qt::LeftButton);
+    V2View &monitor = world.application.v2view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&monitor));
+    EXPECT_EQ(monitor.windowTitle(), u"Communications View"_s);
+    world.application.deviceProtocol().parsev2(QByteArray::fromHex("100111"));
+    EXPECT_EQ(world.application.trafficMonitor().lines().line(0), u"Rx-10 01 11 "_s);
+
+    monitor.hide();
+    findAction(window, u"viewV2Cmds"_s)->trigger();
+    EXPECT_TRUE(monitor.isVisible());
+    EXPECT_EQ(&world.application.v2view(), &monitor);
 }
 
 TEST(MainWindow, EachWorldBuildsItsOwnWindow)
