@@ -96,9 +96,11 @@ MainWindow::MainWindow(ConfigStore &config, DialogProvider &dialogs, const QStri
     layout->addLayout(work, 1);
     setCentralWidget(central);
 
-    connect(m_lbstem, &QAbstractItemView::clicked, m_editor, [this](const QModelIndex &index) {
+    const auto cellClick = [this](const QModelIndex &index) {
         m_editor->lbstem_CellClick(index.row(), index.column());
-    });
+    };
+    connect(m_lbstem, &QAbstractItemView::clicked, m_editor, cellClick);
+    connect(m_lbstem, &ZrListBox::cellKeyPressed, m_editor, cellClick);
     connect(m_layoutFiles, &LayoutFiles::loaded, this,
             [this](const QString &fileName) { setWindowTitle(u"ZUVudo  "_s + fileName); });
     connect(m_editor, &StemEditor::changed, this, &MainWindow::showEditorState);

@@ -3,6 +3,7 @@
 #include "cellcolourdelegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -81,4 +82,16 @@ void ZrListBox::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
     applyColumnWidths();
+}
+
+void ZrListBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool choose = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                        event->key() == Qt::Key_Enter;
+    if (choose && currentIndex().isValid() && !event->isAutoRepeat()) {
+        emit cellKeyPressed(currentIndex());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }

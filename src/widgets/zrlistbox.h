@@ -23,8 +23,13 @@ public:
     // The selected row, or -1.
     int selectedRow() const;
 
+signals:
+    // Space or Return on the current cell: what a click on it does, from the keyboard.
+    void cellKeyPressed(const QModelIndex &index);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void applyColumnWidths();

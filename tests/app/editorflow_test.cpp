@@ -186,6 +186,20 @@ TEST_F(EditorFlowTest, SafeAndPrintMasterClicksMarkTheRow)
     EXPECT_EQ(table().cell(0, StemTableModel::t_pmast), u"PM"_s);
 }
 
+TEST_F(EditorFlowTest, CellsCanBeMarkedFromTheKeyboard)
+{
+    typeStemText(u"Dx, Dialogue"_s);
+    click(panel().fmt(0));
+    click(panel().kadd());
+    ZrListBox &view = window.lbstem();
+    view.setFocus();
+    view.setCurrentIndex(table().index(0, StemTableModel::t_ssafe));
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_EQ(table().cell(0, StemTableModel::t_ssafe), u"S.Safe"_s);
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(table().cell(0, StemTableModel::t_ssafe), QString());
+}
+
 TEST_F(EditorFlowTest, ARightClickRenamesAFormat)
 {
     click(panel().fmt(1));

@@ -36,7 +36,7 @@ for _ in $(seq 50); do
     grep -q 'discovery reply' "$work/log" && break
     sleep 0.1
 done
-grep -q 'discovery reply "\*ZRdev,' "$work/log" || fail "no discovery reply logged"
+grep -q 'discovery reply .*"\*ZRdev,' "$work/log" || fail "no discovery reply logged"
 
 kill -TERM "$sim_pid"
 status=0

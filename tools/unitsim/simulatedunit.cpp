@@ -72,7 +72,8 @@ void SimulatedUnit::handleManagement(const QByteArray &datagram, const QHostAddr
         QUdpSocket &socket = m_replies.state() == QAbstractSocket::BoundState ? m_replies : m_link;
         socket.writeDatagram(answer, sender, m_config.replyPort);
         log(u"out"_s, peerText(sender, m_config.replyPort),
-            u"discovery reply \"%1\""_s.arg(QString::fromLatin1(answer)));
+            u"discovery reply %1 \"%2\""_s.arg(unitframe::hex(answer),
+                                               QString::fromLatin1(answer)));
         return;
     }
     if (!datagram.startsWith("@ZRMac")) {
