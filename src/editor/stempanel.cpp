@@ -41,6 +41,9 @@ void showText(QLineEdit *field, const QString &text)
         return;
     const QSignalBlocker blocker(field);
     field->setText(text);
+    // A long channel list reads from its first channel unless the user is editing it.
+    if (!field->hasFocus())
+        field->setCursorPosition(0);
 }
 
 template <typename Control, std::size_t size>
