@@ -171,7 +171,7 @@ bool SimulatedUnit::replyDropped()
     else if (faults.dropNth == m_messages)
         reason = u"reply to message %1 dropped"_s.arg(m_messages);
     else if (faults.dropFraction > 0 && m_random.generateDouble() < faults.dropFraction)
-        reason = u"reply dropped at random"_s;
+        reason = u"reply to message %1 dropped at random"_s.arg(m_messages);
     if (reason.isEmpty())
         return false;
     log(u"fault"_s, QString(), reason);
