@@ -100,26 +100,36 @@ TEST_F(EditorFlowTest, FortyObjectsAtTheEndAndInTheMiddle)
     addObjectStem(u"Ob, Objects"_s, 40);
     EXPECT_TRUE(panel().fmt(5).lit()) << "clicking into the quantity chooses objects";
     EXPECT_EQ(column(StemTableModel::t_len), (QStringList{u"40"_s, u"16"_s, u"8"_s}));
+    EXPECT_EQ(column(StemTableModel::t_vk1), (QStringList{u"Stem 1"_s, u"Stem 2"_s, u"Stem 3"_s}));
 
+    typeStemText(u"Dx, Dialogue"_s);
+    click(panel().fmt(2));
+    click(panel().kadd());
     typeStemText(u"Mx, Music"_s);
     click(panel().fmt(1));
     click(panel().kadd());
-    ASSERT_EQ(table().rowCount(), 4);
+    ASSERT_EQ(table().rowCount(), 5);
 
-    // Turn the music stem into 20 objects: its continuation row goes in below it.
+    // Dialogue becomes 40 objects in the middle: its continuation rows go in below it.
     clickCell(3, StemTableModel::t_name);
-    replaceText(panel().oqty(), u"20"_s);
+    replaceText(panel().oqty(), u"40"_s);
     click(panel().kupdate());
     EXPECT_EQ(column(StemTableModel::t_name),
-              (QStringList{u"Ob"_s, u"Ob1"_s, u"Ob2"_s, u"Mx"_s, u"Mx1"_s}));
+              (QStringList{u"Ob"_s, u"Ob1"_s, u"Ob2"_s, u"Dx"_s, u"Dx1"_s, u"Dx2"_s, u"Mx"_s}));
+    EXPECT_EQ(
+        column(StemTableModel::t_vk1),
+        (QStringList{u"Stem 1"_s, u"Stem 2"_s, u"Stem 3"_s, u"Stem 4"_s, {}, {}, u"Stem 5"_s}));
+    EXPECT_EQ(column(StemTableModel::t_start).last(), u"81"_s);
 
     // Lowering the first stem's quantity removes its continuation rows.
     clickCell(0, StemTableModel::t_name);
     EXPECT_EQ(panel().oqty().text(), u"40"_s);
     replaceText(panel().oqty(), u"10"_s);
     click(panel().kupdate());
-    EXPECT_EQ(column(StemTableModel::t_name), (QStringList{u"Ob"_s, u"Mx"_s, u"Mx1"_s}));
-    EXPECT_EQ(column(StemTableModel::t_start), (QStringList{u"1"_s, u"11"_s, u"27"_s}));
+    EXPECT_EQ(column(StemTableModel::t_name),
+              (QStringList{u"Ob"_s, u"Dx"_s, u"Dx1"_s, u"Dx2"_s, u"Mx"_s}));
+    EXPECT_EQ(column(StemTableModel::t_start),
+              (QStringList{u"1"_s, u"11"_s, u"27"_s, u"43"_s, u"51"_s}));
 }
 
 TEST_F(EditorFlowTest, UpdateIsOffOnAContinuationRowAndDeleteTakesTheWholeStem)
