@@ -178,22 +178,10 @@ bool StemEditor::isOnPort1(int row) const
     return m_table.cell(row, StemTableModel::t_port).compare(port1(), Qt::CaseInsensitive) == 0;
 }
 
-bool StemEditor::isContinuationRow(int row) const
-{
-    return m_table.cell(row, StemTableModel::t_index) == u"6"_s;
-}
-
-int StemEditor::stemRowOf(int row) const
-{
-    while (row > 0 && isContinuationRow(row))
-        --row;
-    return row;
-}
-
 void StemEditor::removeContinuationRows(int stemRow)
 {
     // Whatever the stem's format: a user channel list can be longer than 16 too.
-    while (stemRow + 1 < m_table.rowCount() && isContinuationRow(stemRow + 1))
+    while (stemRow + 1 < m_table.rowCount() && m_table.isContinuationRow(stemRow + 1))
         m_table.removeRowAt(stemRow + 1);
 }
 
@@ -204,7 +192,7 @@ std::optional<int> StemEditor::takeSelectedStem(const QString &noSelectionMessag
         m_dialogs.showMessage(noSelectionMessage);
         return std::nullopt;
     }
-    const int stemRow = stemRowOf(selected);
+    const int stemRow = m_table.stemRowOf(selected);
     removeContinuationRows(stemRow);
     return stemRow;
 }

@@ -68,8 +68,6 @@ signals:
 
 private:
     bool isOnPort1(int row) const;
-    bool isContinuationRow(int row) const;
-    int stemRowOf(int row) const;
     void removeContinuationRows(int stemRow);
     // The selected row's stem without its continuation rows; a message when none is.
     std::optional<int> takeSelectedStem(const QString &noSelectionMessage);

@@ -219,6 +219,18 @@ void StemTableModel::Rowadd(const QString &text)
     endInsertRows();
 }
 
+bool StemTableModel::isContinuationRow(int row) const
+{
+    return cell(row, t_index) == u"6"_s;
+}
+
+int StemTableModel::stemRowOf(int row) const
+{
+    while (row > 0 && isContinuationRow(row))
+        --row;
+    return row;
+}
+
 QColor StemTableModel::getbackcolor(int row, int column) const
 {
     rowAt(row);

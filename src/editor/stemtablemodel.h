@@ -59,6 +59,12 @@ public:
     // Appends a row filled field by field from tab-separated text.
     void Rowadd(const QString &text);
 
+    // A continuation row carries tracks 17 onward of the stem above it ("Index" 6).
+    bool isContinuationRow(int row) const;
+    // The stem row that `row` belongs to: itself, or the first row above it that is no
+    // continuation row.
+    int stemRowOf(int row) const;
+
     QColor getbackcolor(int row, int column) const;
     QColor gettextcolor(int row, int column) const;
 

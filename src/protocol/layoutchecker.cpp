@@ -12,10 +12,8 @@ LayoutChecker::LayoutChecker(const StemTableModel &table) : m_table(table) {}
 
 QString LayoutChecker::rowName(int row) const
 {
-    int stemRow = row;
-    while (stemRow > 0 && m_table.cell(stemRow, StemTableModel::t_index) == u"6"_s)
-        --stemRow;
-    return u"Row %1 (%2)"_s.arg(row + 1).arg(m_table.cell(stemRow, StemTableModel::t_name));
+    return u"Row %1 (%2)"_s.arg(row + 1).arg(
+        m_table.cell(m_table.stemRowOf(row), StemTableModel::t_name));
 }
 
 QStringList LayoutChecker::findings() const

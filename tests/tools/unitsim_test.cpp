@@ -135,7 +135,7 @@ TEST_F(UnitSimTest, AddressedCommandsChangeOnlyTheUnitNamed)
     sendManagement("@ZRMac" + QByteArray::fromHex("0050C2B4A0FF") +
                    QByteArray::fromHex("0203010100FF"));
     sendManagement(addressed + QByteArray::fromHex("0203010102FF"));
-    sendManagement(addressed + QByteArray::fromHex("0104C0A80114FF"));
+    sendManagement(addressed + QByteArray::fromHex("01047F000514FF"));
     sendManagement(addressed +
                    "\x03\x06"
                    "Dub A" +
@@ -146,7 +146,7 @@ TEST_F(UnitSimTest, AddressedCommandsChangeOnlyTheUnitNamed)
     EXPECT_TRUE(QTest::qWaitFor([this] { return log.filter(u"unknown command"_s).size() == 1; }));
 
     EXPECT_FALSE(unit->config().master);
-    EXPECT_EQ(unit->recordedIpAddress(), u"192.168.1.20"_s);
+    EXPECT_EQ(unit->recordedIpAddress(), u"127.0.5.20"_s);
     EXPECT_EQ(unit->config().unitName, u"Dub A"_s);
     const QString reply = discover();
     EXPECT_TRUE(reply.contains(u",Dub A,"_s)) << reply.toStdString();
